@@ -16,6 +16,7 @@ endfunction()
 
 add_subdirectory(cmake/googletest)
 add_subdirectory(common)
+add_subdirectory(launcher/settings)
 add_subdirectory(lnkmake)
 add_subdirectory(tests/driver)
 add_subdirectory(tests/windows)
