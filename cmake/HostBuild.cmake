@@ -7,6 +7,7 @@ add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-
 add_link_options(-fsanitize=address,undefined)
 
 add_subdirectory(common)
+add_subdirectory(forms)
 if(EXISTS "${PROJECT_SOURCE_DIR}/launcher/settings/CMakeLists.txt")
   add_subdirectory(launcher/settings)
 endif()
