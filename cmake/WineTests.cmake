@@ -30,6 +30,7 @@ endfunction()
 
 zentei_wine_test(harness harness_tests.exe)
 zentei_wine_test(common common_tests.exe)
+zentei_wine_test(forms forms_tests.exe)
 zentei_wine_test(settings_io settings_io_tests.exe)
 zentei_wine_test(lnkmake lnkmake_tests.exe FIXTURES_SETUP lnk_files)
 
