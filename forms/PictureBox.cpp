@@ -17,6 +17,7 @@ PictureBox::PictureBox(Surface& holder, PictureBoxDesign design) : holder_(holde
 }
 
 PictureBox::~PictureBox() {
+  holder_.RemoveChildSurface(*this);
   if (originalBitmap_) SelectObject(image_.get(), originalBitmap_);
   DestroySurfaceWindow();
 }

@@ -146,6 +146,10 @@ void Surface::Paint() {
   EndPaint(window_, &paint);
 }
 
+void Surface::RemoveChildSurface(Surface& child) {
+  children_.erase(std::remove(children_.begin(), children_.end(), &child), children_.end());
+}
+
 // --- Timers ---------------------------------------------------------------------------------
 void Surface::AttachTimer(Timer& timer) {
   timers_.push_back(&timer);

@@ -61,6 +61,7 @@ class Surface {
 
   // Child windows made with this one (picture boxes on a form).
   void AddChildSurface(Surface& child) { children_.push_back(&child); }
+  void RemoveChildSurface(Surface& child);
 
   // Timers need the window: they start when it exists.
   void AttachTimer(Timer& timer);
