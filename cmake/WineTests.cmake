@@ -33,6 +33,7 @@ zentei_wine_test(common common_tests.exe)
 zentei_wine_test(forms forms_tests.exe)
 zentei_wine_test(settings_io settings_io_tests.exe)
 zentei_wine_test(lnkmake lnkmake_tests.exe FIXTURES_SETUP lnk_files)
+zentei_wine_test(launcher_startup launcher_startup_tests.exe TIMEOUT 600)
 
 # The shortcuts written under Wine, read on the Linux side by liblnk's lnkinfo.
 add_test(NAME lnkinfo

@@ -1,5 +1,6 @@
 #include "tests/driver/Driver.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -115,6 +116,13 @@ std::wstring ClassName(HWND window) {
 RECT WindowRect(HWND window) {
   RECT rect = {};
   GetWindowRect(window, &rect);
+  return rect;
+}
+
+RECT ClientRect(HWND window) {
+  RECT rect = {};
+  GetClientRect(window, &rect);
+  MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&rect), 2);
   return rect;
 }
 
@@ -268,6 +276,20 @@ bool SaveScreenshot(const std::wstring& name) {
 // --- Files and registry -----------------------------------------------------------------
 bool FileExists(const std::wstring& path) {
   return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<std::wstring> FolderEntries(const std::wstring& folder) {
+  std::vector<std::wstring> names;
+  WIN32_FIND_DATAW data = {};
+  HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &data);
+  if (find == INVALID_HANDLE_VALUE) return names;
+  do {
+    const std::wstring name = data.cFileName;
+    if (name != L"." && name != L"..") names.push_back(name);
+  } while (FindNextFileW(find, &data));
+  FindClose(find);
+  std::sort(names.begin(), names.end());
+  return names;
 }
 
 std::string ReadFileBytes(const std::wstring& path) {

@@ -61,6 +61,7 @@ std::vector<HWND> ChildWindows(HWND parent);
 std::wstring WindowText(HWND window);
 std::wstring ClassName(HWND window);
 RECT WindowRect(HWND window);  // screen pixels
+RECT ClientRect(HWND window);  // the client area, in screen pixels
 
 // --- Message boxes -------------------------------------------------------------------
 struct MessageBoxSeen {
@@ -88,6 +89,8 @@ bool SaveScreenshot(const std::wstring& name);
 
 // --- Files and registry ----------------------------------------------------------------
 bool FileExists(const std::wstring& path);
+// Names of the entries of folder ("." and ".." left out), sorted.
+std::vector<std::wstring> FolderEntries(const std::wstring& folder);
 std::string ReadFileBytes(const std::wstring& path);
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);
 // A string value read with the wide API; empty when missing.
