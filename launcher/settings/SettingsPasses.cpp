@@ -17,6 +17,7 @@
 #include "launcher/settings/RecordClassifier.h"
 #include "launcher/settings/SettingsFileSearch.h"
 #include "launcher/settings/SettingsIo.h"
+#include "launcher/settings/SettingsWriter.h"
 #include "launcher/settings/ValueChecks.h"
 #include "launcher/window/FrmMain.h"
 #include "launcher/window/Functions.h"
@@ -49,18 +50,23 @@ void FrmMain::LoadSettingsFromFile(bool afterRecovery) {
     RecoverMissingSettingsFile(afterRecovery);
     return;
   }
+  ApplyFirstPass(records);
+  LoadForm().PrepareGauge(records.size());
+}
+
+void FrmMain::ApplyFirstPass(const std::vector<std::wstring>& records) {
   int placeRead = -1;
   for (const std::wstring& record : records) ApplyGeometryRecord(record, placeRead);
-  LauncherState& state = Launcher();
+  const LauncherState& state = Launcher();
   if (placeRead == 4) Move(state.Settings.Left, state.Settings.Top);
-  LoadForm().PrepareGauge(records.size());
 }
 
 void FrmMain::RecoverMissingSettingsFile(bool afterRecovery) {
   LauncherState& state = Launcher();
   if (afterRecovery) {
-    // The folder takes no file: run with the settings in memory rather than
-    // asking again and again.
+    // The folder takes no file: rather than asking again and again, run with
+    // the settings in memory, the window sized as if they had been read.
+    ApplyFirstPass(SettingsWriter::BuildSettingsLines(state.Settings, {}, 0));
     LoadForm().PrepareGauge(0);
     return;
   }

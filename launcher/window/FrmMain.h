@@ -3,6 +3,7 @@
 // label. Its load step is the launcher's whole start-up, its unload step the
 // shutdown.
 #include <string>
+#include <vector>
 
 #include "forms/ControlArray.h"
 #include "forms/Form.h"
@@ -48,6 +49,7 @@ class FrmMain : public forms::Form {
  private:
   void LoadSettingsFromFile(bool afterRecovery);
   void RecoverMissingSettingsFile(bool afterRecovery);
+  void ApplyFirstPass(const std::vector<std::wstring>& records);
   void ApplyGeometryRecord(const std::wstring& record, int& placeRead);
   void SizeBarForButtons();
   void SizeForTitleFont(double points);

@@ -407,6 +407,9 @@ TEST(SettingsFileAtStart, SettingsFileThatCanNeitherBeReadNorWrittenStartsWithTh
   driver::SaveScreenshot(L"unreadable-settings-bar");
 
   EXPECT_TRUE(IsWindowVisible(run.MainWindow()));
+  const RECT inner = driver::ClientRect(run.MainWindow());
+  EXPECT_EQ(inner.right - inner.left, 5 * 32 + 17) << "the bar is sized for the default settings";
+  EXPECT_EQ(inner.bottom - inner.top, 19 + 34);
   EXPECT_NE(GetFileAttributesW(run.IniPath().c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
   ASSERT_TRUE(run.Close()) << run.Describe();
   EXPECT_NE(GetFileAttributesW(run.IniPath().c_str()) & FILE_ATTRIBUTE_DIRECTORY, 0u);
