@@ -147,6 +147,18 @@ void PictureBox::PSet(float x, float y, std::uint32_t colour) {
   Invalidate();
 }
 
+void PictureBox::PaintPicture(const Picture& picture, float x, float y) {
+  const POINT p = ToPixel(x, y);
+  picture.Draw(image_.get(), p.x, p.y);
+  Invalidate();
+}
+
+void PictureBox::DrawIconAt(HICON icon, float x, float y) {
+  const POINT p = ToPixel(x, y);
+  DrawIcon(image_.get(), p.x, p.y, icon);
+  Invalidate();
+}
+
 HDC PictureBox::hDC() { return image_.get(); }
 
 void PictureBox::Update() { Invalidate(); }

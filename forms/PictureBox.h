@@ -48,6 +48,10 @@ class PictureBox : public Surface {
   // A box outline or a filled box; both corners are part of it.
   void Box(float x1, float y1, float x2, float y2, std::uint32_t colour, bool filled);
   void PSet(float x, float y, std::uint32_t colour);
+  // Copies a picture with its top-left corner at (x, y), clipped at the edge.
+  void PaintPicture(const Picture& picture, float x, float y);
+  // Draws an icon at (x, y) with the system's DrawIcon.
+  void DrawIconAt(HICON icon, float x, float y);
   HDC hDC();  // the persistent image, for drawing with the Windows API
   void Update();  // shows what was drawn through hDC
   // A snapshot of the persistent image, to hand to images.

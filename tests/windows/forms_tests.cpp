@@ -262,6 +262,12 @@ TEST(PictureBox, DrawingPersistsAndSnapshotsCarryIt) {
   box.Box(2, 2, 5, 5, 0x000000FF, true);   // both corners included
   box.Box(10, 10, 20, 20, 0x00FF0000, false);
   box.Line(0, 30, 8, 30, 0x0000FF00);      // end point left out
+  box.DrawIconAt(LoadIconW(nullptr, MAKEINTRESOURCEW(32512)), 40, 40);  // outside: clipped, no harm
+  forms::PictureBoxDesign sourceDesign = design;
+  sourceDesign.backColor = 0x00FF00FF;
+  sourceDesign.visible = false;
+  forms::PictureBox source(form, sourceDesign);
+  box.PaintPicture(source.Image(), 28, 28);  // a magenta square, clipped at the edge
   copy.SetPicture(box.Image());
   box.Refresh();
 
@@ -271,7 +277,8 @@ TEST(PictureBox, DrawingPersistsAndSnapshotsCarryIt) {
   };
   const Expect expected[] = {{2, 2, RGB(255, 0, 0)},   {5, 5, RGB(255, 0, 0)},    {6, 6, RGB(255, 255, 255)},
                              {10, 15, RGB(0, 0, 255)}, {20, 20, RGB(0, 0, 255)},  {15, 15, RGB(255, 255, 255)},
-                             {7, 30, RGB(0, 255, 0)},  {8, 30, RGB(255, 255, 255)}};
+                             {7, 30, RGB(0, 255, 0)},  {8, 30, RGB(255, 255, 255)},
+                             {27, 27, RGB(255, 255, 255)}, {28, 28, RGB(255, 0, 255)}, {31, 31, RGB(255, 0, 255)}};
   for (const Expect& e : expected) {
     EXPECT_TRUE(PumpUntil([&] { return PixelOf(form, e.x, e.y) == e.colour; }, 3000)) << e.x << "," << e.y;
     EXPECT_EQ(PixelOf(form, 100 + e.x, e.y), e.colour) << "snapshot " << e.x << "," << e.y;
