@@ -1,6 +1,7 @@
 // Display modes at start-up and hiding or showing the main window.
 #include "launcher/window/Functions.h"
 
+#include "forms/Application.h"
 #include "launcher/LauncherState.h"
 #include "launcher/window/FrmIcon.h"
 #include "launcher/window/FrmMain.h"
@@ -27,12 +28,31 @@ void ApplyStartupMode() {
   if (state.Settings.Place == 4) icon.Move(state.Settings.Left, state.Settings.Top);
   icon.Show();
   if (mode == 2) {
-    // Label mode: the form shrinks to its label.
-    icon.Label1.SetVisible(true);
-    icon.SetWidth(720);
-    icon.SetHeight(190);
+    ToLabelMode();
+    // The label's own corner lands on the saved position.
     if (state.Settings.Place == 4) icon.Move(state.Settings.Left, state.Settings.Top);
   }
+}
+
+void ToLabelMode() {
+  LauncherState& state = Launcher();
+  FrmIcon& icon = IconForm();
+  constexpr float kWidth = 720, kHeight = 190;
+  const int place = state.Settings.Place;
+  if (place == 4) {
+    // The label's centre takes the icon's centre.
+    icon.Move(icon.Left() + (icon.Width() - kWidth) / 2, icon.Top() + (icon.Height() - kHeight) / 2);
+  }
+  icon.Label1.SetVisible(true);
+  icon.Move(icon.Left(), icon.Top(), kWidth, kHeight);
+  const float sw = forms::Screen::Width(), sh = forms::Screen::Height();
+  if (place != 0 && place != 4 && place >= 1 && place <= 8) {
+    const int column = place % 3, row = place / 3;
+    const float left = column == 0 ? 0 : column == 1 ? (sw - kWidth) / 2 : sw - kWidth;
+    const float top = row == 0 ? 0 : row == 1 ? (sh - kHeight) / 2 : sh - kHeight;
+    icon.Move(left, top);
+  }
+  state.Settings.WindowStyle = 2;
 }
 
 }  // namespace Functions

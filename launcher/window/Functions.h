@@ -14,6 +14,8 @@ bool SaveSettings();
 void ArrangeButtons();
 // Enters the display mode held in WindowStyle (start-up).
 void ApplyStartupMode();
+// Icon mode to label mode: the small form shrinks to its label.
+void ToLabelMode();
 // Hides or shows a window without moving, sizing or activating it.
 void ShowHideWindow(HWND window, bool show);
 // Draws the registered file's icon on slot's faces.
