@@ -9,12 +9,12 @@
 #include "launcher/window/FrmIcon.h"
 #include "launcher/window/FrmMain.h"
 #include "launcher/window/Functions.h"
+#include "launcher/window/ScreenPlace.h"
 
 namespace {
 
-std::int16_t RoundedTwips(float twips) {
-  return static_cast<std::int16_t>(std::lround(std::nearbyint(twips)));
-}
+// Whole twips, a tie going to the even number.
+std::int16_t RoundedTwips(float twips) { return static_cast<std::int16_t>(std::nearbyint(twips)); }
 
 // Keeps a free-positioned form inside the screen and remembers its corner.
 void NormaliseFreePosition(forms::Form& form, SettingsModel::LauncherSettings& settings) {
@@ -33,18 +33,14 @@ void NormalisePosition(SettingsModel::LauncherSettings& settings) {
   const float sw = forms::Screen::Width();
   const float w = main.Width();
   switch (settings.Place) {
-    case 1: case 7:
-      if (main.Left() != (sw - w) / 2) {
-        main.SetLeft((sw - w) / 2);
+    case 1: case 7: case 2: case 5: case 8: {
+      const float left = ScreenPlace::ColumnLeft(settings.Place, sw, w);
+      if (main.Left() != left) {
+        main.SetLeft(left);
         settings.Left = RoundedTwips(main.Left());
       }
       break;
-    case 2: case 5: case 8:
-      if (main.Left() != sw - w) {
-        main.SetLeft(sw - w);
-        settings.Left = RoundedTwips(main.Left());
-      }
-      break;
+    }
     case 4:
       if (settings.WindowStyle != 0) {
         NormaliseFreePosition(IconForm(), settings);

@@ -21,6 +21,7 @@
 #include "launcher/settings/ValueChecks.h"
 #include "launcher/window/FrmMain.h"
 #include "launcher/window/Functions.h"
+#include "launcher/window/ScreenPlace.h"
 
 #include "common/AnsiText.h"
 
@@ -28,12 +29,9 @@ namespace {
 
 // Moves the main window to a place of the 3 x 3 grid, both rules.
 void MoveToPlace(FrmMain& main, int place) {
-  const float sw = forms::Screen::Width(), sh = forms::Screen::Height();
-  const float w = main.Width(), h = main.Height();
-  const int column = place % 3, row = place / 3;
-  const float left = column == 0 ? 0 : column == 1 ? (sw - w) / 2 : sw - w;
-  const float top = row == 0 ? 0 : row == 1 ? (sh - h) / 2 : sh - h;
-  main.Move(left, top);
+  const ScreenPlace::Corner corner =
+      ScreenPlace::CornerFor(place, forms::Screen::Width(), forms::Screen::Height(), main.Width(), main.Height());
+  main.Move(corner.left, corner.top);
 }
 
 const wchar_t kMissingFileTitle[] = L"Zenteiii!!! Version2.30";

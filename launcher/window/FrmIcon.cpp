@@ -4,6 +4,7 @@
 #include "launcher/LauncherState.h"
 #include "launcher/resources.h"
 #include "launcher/window/FrmMain.h"
+#include "launcher/window/ScreenPlace.h"
 
 namespace {
 
@@ -44,20 +45,16 @@ void FrmIcon::Form_Load() {
 }
 
 void FrmIcon::PlaceByScreenPlace() {
-  const float sw = forms::Screen::Width(), sh = forms::Screen::Height();
   const float w = Width(), h = Height();
-  const FrmMain& main = MainForm();
-  switch (Launcher().Settings.Place) {
-    case 0: Move(0, 0); break;
-    case 1: Move((sw - w) / 2, 0); break;
-    case 2: Move(sw - w, 0); break;
-    case 3: Move(0, (sh - h) / 2); break;
-    case 4: Move(main.Left() + (main.Width() - w) / 2, main.Top() + main.Height() - h); break;
-    case 5: Move(sw - w, (sh - h) / 2); break;
-    case 6: Move(0, sh - h); break;
-    case 7: Move((sw - w) / 2, sh - h); break;
-    case 8: Move(sw - w, sh - h); break;
-    default: break;
+  const int place = Launcher().Settings.Place;
+  if (place == ScreenPlace::kFree) {
+    // Centred under the bar, on its bottom edge.
+    const FrmMain& main = MainForm();
+    Move(main.Left() + (main.Width() - w) / 2, main.Top() + main.Height() - h);
+  } else if (ScreenPlace::IsGridPlace(place)) {
+    const ScreenPlace::Corner corner =
+        ScreenPlace::CornerFor(place, forms::Screen::Width(), forms::Screen::Height(), w, h);
+    Move(corner.left, corner.top);
   }
 }
 

@@ -5,6 +5,7 @@
 #include "launcher/LauncherState.h"
 #include "launcher/window/FrmIcon.h"
 #include "launcher/window/FrmMain.h"
+#include "launcher/window/ScreenPlace.h"
 
 namespace Functions {
 
@@ -45,12 +46,11 @@ void ToLabelMode() {
   }
   icon.Label1.SetVisible(true);
   icon.Move(icon.Left(), icon.Top(), kWidth, kHeight);
-  const float sw = forms::Screen::Width(), sh = forms::Screen::Height();
-  if (place != 0 && place != 4 && place >= 1 && place <= 8) {
-    const int column = place % 3, row = place / 3;
-    const float left = column == 0 ? 0 : column == 1 ? (sw - kWidth) / 2 : sw - kWidth;
-    const float top = row == 0 ? 0 : row == 1 ? (sh - kHeight) / 2 : sh - kHeight;
-    icon.Move(left, top);
+  // Place 0 keeps the corner where the icon's was.
+  if (place != 0 && ScreenPlace::IsGridPlace(place)) {
+    const ScreenPlace::Corner corner =
+        ScreenPlace::CornerFor(place, forms::Screen::Width(), forms::Screen::Height(), kWidth, kHeight);
+    icon.Move(corner.left, corner.top);
   }
   state.Settings.WindowStyle = 2;
 }
