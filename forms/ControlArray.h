@@ -11,10 +11,8 @@
 namespace forms {
 
 template <class Control>
-class ControlArray {
+class ControlArray : public IndexedMouseHandlers {
  public:
-  using IndexedMouseHandler = std::function<void(int index, const MouseEvent&)>;
-
   explicit ControlArray(Surface& holder) : holder_(holder) {}
 
   Control& operator()(int index) const { return *elements_.at(index); }
@@ -42,14 +40,11 @@ class ControlArray {
     elements_.erase(found);
   }
 
-  IndexedMouseHandler MouseDown, MouseMove, MouseUp;
   std::function<void(int index)> Click, DblClick;
 
  private:
   void Wire(int index, Control& element) {
-    element.MouseDown = [this, index](const MouseEvent& e) { if (MouseDown) MouseDown(index, e); };
-    element.MouseMove = [this, index](const MouseEvent& e) { if (MouseMove) MouseMove(index, e); };
-    element.MouseUp = [this, index](const MouseEvent& e) { if (MouseUp) MouseUp(index, e); };
+    ForwardMouse(element, index, *this);
     element.Click = [this, index] { if (Click) Click(index); };
     element.DblClick = [this, index] { if (DblClick) DblClick(index); };
   }

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "common/RegistryKey.h"
 #include "forms/Application.h"
 #include "forms/Gdi.h"
 #include "forms/Surface.h"
@@ -33,14 +34,13 @@ bool FontFamilyExists(const std::wstring& name) {
   EnumFontFamiliesExW(screen.get(), &wanted, NoteFamily, reinterpret_cast<LPARAM>(&found), 0);
   if (found) return true;
   // A name the system maps to another font (FontSubstitutes) counts too.
-  HKEY key = nullptr;
+  RegistryKey substitutes;
   if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion\\FontSubstitutes", 0,
-                    KEY_READ, &key) != ERROR_SUCCESS) {
+                    KEY_READ, substitutes.put()) != ERROR_SUCCESS) {
+    substitutes.release();
     return false;
   }
-  found = RegQueryValueExW(key, name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
-  RegCloseKey(key);
-  return found;
+  return RegQueryValueExW(substitutes.get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
 }
 
 // --- LightControl ------------------------------------------------------------------------
@@ -74,9 +74,9 @@ void LightControl::Move(float left, float top, float width, float height) {
 }
 
 void LightControl::SetVisible(bool visible) {
-  if (visible_ && !visible) Invalidate();
+  Invalidate();  // the old place, while still shown
   visible_ = visible;
-  Invalidate();
+  Invalidate();  // the new look, when shown
 }
 
 void LightControl::ZOrder(int position) {

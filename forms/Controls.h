@@ -29,6 +29,21 @@ struct MouseEvent {
 };
 
 using MouseHandler = std::function<void(const MouseEvent&)>;
+using IndexedMouseHandler = std::function<void(int index, const MouseEvent&)>;
+
+// The mouse handlers of a control array: one for all its elements, told the
+// element's index.
+struct IndexedMouseHandlers {
+  IndexedMouseHandler MouseDown, MouseMove, MouseUp;
+};
+
+// Passes an element's mouse events on to its array's handlers.
+template <class Element>
+void ForwardMouse(Element& element, int index, const IndexedMouseHandlers& array) {
+  element.MouseDown = [&array, index](const MouseEvent& e) { if (array.MouseDown) array.MouseDown(index, e); };
+  element.MouseMove = [&array, index](const MouseEvent& e) { if (array.MouseMove) array.MouseMove(index, e); };
+  element.MouseUp = [&array, index](const MouseEvent& e) { if (array.MouseUp) array.MouseUp(index, e); };
+}
 
 class LightControl {
  public:
@@ -56,6 +71,8 @@ class LightControl {
 
   // The rectangle in the holder's pixels.
   RECT PixelRect() const;
+  // Asks the holder to repaint the control's place (when it is visible).
+  void Invalidate() const;
   virtual bool TakesMouse() const { return true; }
   virtual void Paint(HDC dc) const = 0;
 
@@ -63,7 +80,6 @@ class LightControl {
   std::function<void()> Click, DblClick;
 
  protected:
-  void Invalidate() const;
   Surface& Holder() const { return holder_; }
 
  private:

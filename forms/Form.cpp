@@ -52,6 +52,18 @@ DWORD ExStyleOf(const FormDesign& design) {
 
 }  // namespace
 
+FormDesign UntitledDesign(std::wstring className, BorderStyle border, float width, float height) {
+  FormDesign design;
+  design.className = std::move(className);
+  design.border = border;
+  design.titleBar = false;
+  design.controlBox = false;
+  design.showInTaskbar = false;
+  design.width = width;
+  design.height = height;
+  return design;
+}
+
 Form::Form(FormDesign design) : design_(std::move(design)) { SetScaleMode(design_.scale); }
 
 Form::~Form() { DestroySurfaceWindow(); }
@@ -101,27 +113,22 @@ void Form::Hide() {
 
 bool Form::Visible() const { return Loaded() && IsWindowVisible(hWnd()); }
 
-float Form::Left() const {
+RECT Form::OuterRect() const {
   RECT rect = {};
-  GetWindowRect(hWnd(), &rect);
-  return static_cast<float>(rect.left) * Screen::TwipsPerPixelX();
+  if (Loaded()) GetWindowRect(hWnd(), &rect);
+  return rect;
 }
 
-float Form::Top() const {
-  RECT rect = {};
-  GetWindowRect(hWnd(), &rect);
-  return static_cast<float>(rect.top) * Screen::TwipsPerPixelY();
-}
+float Form::Left() const { return static_cast<float>(OuterRect().left) * Screen::TwipsPerPixelX(); }
+float Form::Top() const { return static_cast<float>(OuterRect().top) * Screen::TwipsPerPixelY(); }
 
 float Form::Width() const {
-  RECT rect = {};
-  GetWindowRect(hWnd(), &rect);
+  const RECT rect = OuterRect();
   return static_cast<float>(rect.right - rect.left) * Screen::TwipsPerPixelX();
 }
 
 float Form::Height() const {
-  RECT rect = {};
-  GetWindowRect(hWnd(), &rect);
+  const RECT rect = OuterRect();
   return static_cast<float>(rect.bottom - rect.top) * Screen::TwipsPerPixelY();
 }
 

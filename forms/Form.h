@@ -27,6 +27,10 @@ struct FormDesign {
   std::uint32_t backColor = 0x8000000F;
 };
 
+// A form with no title bar, no control box and no taskbar button, as the
+// launcher's own windows are; the caller adds what differs.
+FormDesign UntitledDesign(std::wstring className, BorderStyle border, float width, float height);
+
 class Form : public Surface {
  public:
   explicit Form(FormDesign design);
@@ -73,6 +77,8 @@ class Form : public Surface {
   void OnDblClick() override { Form_DblClick(); }
 
  private:
+  RECT OuterRect() const;  // screen pixels
+
   FormDesign design_;
   bool loading_ = false;
 };

@@ -8,7 +8,7 @@
 
 namespace forms {
 
-class PictureBoxArray {
+class PictureBoxArray : public IndexedMouseHandlers {
  public:
   PictureBoxArray(Surface& holder, PictureBoxDesign design) : holder_(holder), design_(design) {}
 
@@ -24,19 +24,11 @@ class PictureBoxArray {
     }
     auto& element = elements_[index];
     element = std::make_unique<PictureBox>(holder_, design);
-    Wire(index, *element);
+    ForwardMouse(*element, index, *this);
     return *element;
   }
 
-  std::function<void(int index, const MouseEvent&)> MouseDown, MouseMove, MouseUp;
-
  private:
-  void Wire(int index, PictureBox& element) {
-    element.MouseDown = [this, index](const MouseEvent& e) { if (MouseDown) MouseDown(index, e); };
-    element.MouseMove = [this, index](const MouseEvent& e) { if (MouseMove) MouseMove(index, e); };
-    element.MouseUp = [this, index](const MouseEvent& e) { if (MouseUp) MouseUp(index, e); };
-  }
-
   Surface& holder_;
   PictureBoxDesign design_;
   std::map<int, std::unique_ptr<PictureBox>> elements_;

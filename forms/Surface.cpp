@@ -35,69 +35,61 @@ int Surface::InnerHeightPixels() const {
 float Surface::ScaleWidth() const { return PixelsToScaleX(InnerWidthPixels()); }
 float Surface::ScaleHeight() const { return PixelsToScaleY(InnerHeightPixels()); }
 
-float Surface::PixelsToScaleX(double pixels) const {
-  switch (scaleMode_) {
-    case ScaleMode::Pixels: return static_cast<float>(pixels);
-    case ScaleMode::Twips: return static_cast<float>(pixels * Screen::TwipsPerPixelX());
-    case ScaleMode::User: {
-      const int inner = InnerWidthPixels();
-      return inner > 0 ? static_cast<float>(pixels * userWidth_ / inner) : 0.0F;
-    }
+namespace {
+
+// Scale units per pixel along one axis; 0 where a user scale has no pixels
+// to spread over.
+double UnitsPerPixel(ScaleMode mode, float twipsPerPixel, float userUnits, int innerPixels) {
+  switch (mode) {
+    case ScaleMode::Pixels: return 1.0;
+    case ScaleMode::Twips: return twipsPerPixel;
+    case ScaleMode::User: return innerPixels > 0 ? static_cast<double>(userUnits) / innerPixels : 0.0;
   }
-  return 0;
+  return 0.0;
 }
 
-float Surface::PixelsToScaleY(double pixels) const {
-  switch (scaleMode_) {
-    case ScaleMode::Pixels: return static_cast<float>(pixels);
-    case ScaleMode::Twips: return static_cast<float>(pixels * Screen::TwipsPerPixelY());
-    case ScaleMode::User: {
-      const int inner = InnerHeightPixels();
-      return inner > 0 ? static_cast<float>(pixels * userHeight_ / inner) : 0.0F;
-    }
-  }
-  return 0;
+double ToPixels(float units, double unitsPerPixel) {
+  return unitsPerPixel != 0.0 ? static_cast<double>(units) / unitsPerPixel : 0.0;
 }
 
-double Surface::ScaleToPixelsX(float units) const {
-  switch (scaleMode_) {
-    case ScaleMode::Pixels: return units;
-    case ScaleMode::Twips: return static_cast<double>(units) / Screen::TwipsPerPixelX();
-    case ScaleMode::User: return userWidth_ != 0 ? static_cast<double>(units) * InnerWidthPixels() / userWidth_ : 0.0;
-  }
-  return 0;
+}  // namespace
+
+double Surface::UnitsPerPixelX() const {
+  return UnitsPerPixel(scaleMode_, Screen::TwipsPerPixelX(), userWidth_, InnerWidthPixels());
 }
 
-double Surface::ScaleToPixelsY(float units) const {
-  switch (scaleMode_) {
-    case ScaleMode::Pixels: return units;
-    case ScaleMode::Twips: return static_cast<double>(units) / Screen::TwipsPerPixelY();
-    case ScaleMode::User: return userHeight_ != 0 ? static_cast<double>(units) * InnerHeightPixels() / userHeight_ : 0.0;
-  }
-  return 0;
+double Surface::UnitsPerPixelY() const {
+  return UnitsPerPixel(scaleMode_, Screen::TwipsPerPixelY(), userHeight_, InnerHeightPixels());
 }
+
+float Surface::PixelsToScaleX(double pixels) const { return static_cast<float>(pixels * UnitsPerPixelX()); }
+float Surface::PixelsToScaleY(double pixels) const { return static_cast<float>(pixels * UnitsPerPixelY()); }
+double Surface::ScaleToPixelsX(float units) const { return ToPixels(units, UnitsPerPixelX()); }
+double Surface::ScaleToPixelsY(float units) const { return ToPixels(units, UnitsPerPixelY()); }
 
 // --- Lightweight controls -----------------------------------------------------------
 void Surface::Remove(LightControl& control) {
   if (captured_ == &control) captured_ = nullptr;
   control.SetVisible(false);
-  controls_.erase(std::remove_if(controls_.begin(), controls_.end(),
-                                 [&](const auto& owned) { return owned.get() == &control; }),
-                  controls_.end());
+  const auto found = Find(control);
+  if (found != controls_.end()) controls_.erase(found);
+}
+
+Surface::ControlList::iterator Surface::Find(const LightControl& control) {
+  return std::find_if(controls_.begin(), controls_.end(),
+                      [&](const auto& owned) { return owned.get() == &control; });
 }
 
 void Surface::BringToFront(LightControl& control) {
-  auto found = std::find_if(controls_.begin(), controls_.end(),
-                            [&](const auto& owned) { return owned.get() == &control; });
+  const auto found = Find(control);
   if (found != controls_.end()) std::rotate(found, found + 1, controls_.end());
-  if (control.Visible()) control.SetVisible(true);  // repaint its place
+  control.Invalidate();
 }
 
 void Surface::SendToBack(LightControl& control) {
-  auto found = std::find_if(controls_.begin(), controls_.end(),
-                            [&](const auto& owned) { return owned.get() == &control; });
+  const auto found = Find(control);
   if (found != controls_.end()) std::rotate(controls_.begin(), found, found + 1);
-  if (control.Visible()) control.SetVisible(true);
+  control.Invalidate();
 }
 
 // --- Drawing --------------------------------------------------------------------------------
@@ -312,9 +304,13 @@ bool Surface::RouteMouse(UINT message, WPARAM wParam, LPARAM lParam) {
         ReleaseCapture();
       }
       if (target) {
-        if (target->MouseUp) target->MouseUp(MakeEvent(button, wParam, pixel, target));
         const RECT rect = target->PixelRect();
-        if (button == kLeftButton && PtInRect(&rect, pixel) && target->Click) target->Click();
+        const bool releasedOver = PtInRect(&rect, pixel) != FALSE;
+        if (target->MouseUp) target->MouseUp(MakeEvent(button, wParam, pixel, target));
+        // The release handler may have removed the control.
+        if (button == kLeftButton && releasedOver && Find(*target) != controls_.end() && target->Click) {
+          target->Click();
+        }
       } else {
         OnMouseUp(MakeEvent(button, wParam, pixel, nullptr));
         if (button == kLeftButton) OnClick();

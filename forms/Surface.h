@@ -88,6 +88,11 @@ class Surface {
   static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
  private:
+  using ControlList = std::vector<std::unique_ptr<LightControl>>;
+
+  ControlList::iterator Find(const LightControl& control);
+  double UnitsPerPixelX() const;
+  double UnitsPerPixelY() const;
   void Paint();
   LightControl* HitTest(POINT pixel) const;
   bool RouteMouse(UINT message, WPARAM wParam, LPARAM lParam);
@@ -98,7 +103,7 @@ class Surface {
   float userWidth_ = 1, userHeight_ = 1;
   std::uint32_t backColor_ = 0x8000000F;
   Picture picture_;
-  std::vector<std::unique_ptr<LightControl>> controls_;  // back to front
+  ControlList controls_;  // back to front
   std::vector<Surface*> children_;
   std::vector<Timer*> timers_;
   LightControl* captured_ = nullptr;

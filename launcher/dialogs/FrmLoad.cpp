@@ -1,19 +1,14 @@
 #include "launcher/dialogs/FrmLoad.h"
 
+#include "forms/Application.h"
+
 #include "launcher/resources.h"
 #include "launcher/settings/LoadGauge.h"
 
 namespace {
 
 forms::FormDesign SplashDesign() {
-  forms::FormDesign design;
-  design.className = L"frmLoad";
-  design.border = forms::BorderStyle::None;
-  design.titleBar = false;
-  design.controlBox = false;
-  design.showInTaskbar = false;
-  design.width = 5580;
-  design.height = 3255;
+  forms::FormDesign design = forms::UntitledDesign(L"frmLoad", forms::BorderStyle::None, 5580, 3255);
   design.centerScreen = true;
   return design;
 }
@@ -56,7 +51,9 @@ FrmLoad::FrmLoad()
     : forms::Form(SplashDesign()),
       Picture3(*this, Box(0, 0, 5580, 3255, 0x8000000F, false, forms::ScaleMode::Twips)),
       Picture1(Picture3, Box(270, 1845, 5040, 390, 0x00008000, true, forms::ScaleMode::Pixels)),
-      Picture2(Picture1, Box(0, 0, 15, 330 / 15.0F, 0x0000FFFF, false, forms::ScaleMode::Pixels)),
+      // 15 x 330 twips, in the frame's pixels.
+      Picture2(Picture1, Box(0, 0, 15 / forms::Screen::TwipsPerPixelX(), 330 / forms::Screen::TwipsPerPixelY(),
+                             0x0000FFFF, false, forms::ScaleMode::Pixels)),
       Label5(SplashLabel(Picture3, L"Zenteiii！！！", 0x00800000, 21.75F, true, forms::Alignment::Center, 150, 600,
                          5040, 465)),
       Label1(SplashLabel(Picture3, L"Version2.20a", 0x00800080, 9.75F, true, forms::Alignment::Right, 150, 1050,

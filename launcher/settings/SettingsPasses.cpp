@@ -5,6 +5,7 @@
 
 #include <cmath>
 
+#include "common/AnsiText.h"
 #include "common/DivPathFiles.h"
 #include "forms/Application.h"
 #include "forms/Units.h"
@@ -22,8 +23,6 @@
 #include "launcher/window/FrmMain.h"
 #include "launcher/window/Functions.h"
 #include "launcher/window/ScreenPlace.h"
-
-#include "common/AnsiText.h"
 
 namespace {
 
@@ -277,9 +276,11 @@ void FrmMain::CheckButtonEntries() {
   for (int s = 0; s < Launcher().SlotCount; ++s) {
     forms::Image& executeImage = ImgBtn(2 * s);
     const std::wstring path = executeImage.Tag;
-    const bool inFileSearch = SettingsIo::FileSearch(path);
-    if (!path.empty() && !inFileSearch && !SettingsIo::FolderSearch(path)) executeImage.Tag.clear();
-    if (!executeImage.Tag.empty() && !SettingsIo::IsFolderPath(path)) {
+    // A folder is what the file search misses and the folder search finds.
+    const bool file = SettingsIo::FileSearch(path);
+    const bool folder = !file && SettingsIo::FolderSearch(path);
+    if (!path.empty() && !file && !folder) executeImage.Tag.clear();
+    if (!executeImage.Tag.empty() && !folder) {
       // MAX_PATH characters: a long associated program cannot overrun it.
       char found[MAX_PATH] = {};
       const auto result = reinterpret_cast<INT_PTR>(
@@ -288,8 +289,8 @@ void FrmMain::CheckButtonEntries() {
     }
     forms::Image& titleImage = ImgBtn(2 * s + 1);
     if (titleImage.Tag.empty() && !executeImage.Tag.empty()) {
-      std::wstring folder;
-      DivPathFiles::SplitPath(executeImage.Tag, folder, titleImage.Tag);
+      std::wstring folderPart;
+      DivPathFiles::SplitPath(executeImage.Tag, folderPart, titleImage.Tag);
     }
   }
 }

@@ -1,6 +1,5 @@
 // The main window's load step (the launcher's start-up) and unload step.
 #include <cmath>
-#include <cstring>
 
 #include "common/MsecWaiting.h"
 #include "forms/Application.h"

@@ -9,14 +9,7 @@
 namespace {
 
 forms::FormDesign IconDesign() {
-  forms::FormDesign design;
-  design.className = L"frmIcon";
-  design.border = forms::BorderStyle::None;
-  design.titleBar = false;
-  design.controlBox = false;
-  design.showInTaskbar = false;
-  design.width = 2715;
-  design.height = 480;
+  forms::FormDesign design = forms::UntitledDesign(L"frmIcon", forms::BorderStyle::None, 2715, 480);
   design.scale = forms::ScaleMode::Pixels;
   design.backColor = 0x00000000;
   return design;
@@ -27,7 +20,8 @@ forms::FormDesign IconDesign() {
 FrmIcon::FrmIcon()
     : forms::Form(IconDesign()), Label1(Add<forms::Label>()), Timer1(*this, 100, [] {}, true) {
   SetPicture(forms::Picture::FromIconResource(IDI_ICONMODE, 32));
-  Label1.Move(0, 0, 48, 190 / 15.0F);
+  // 720 x 190 twips, in the form's pixels.
+  Label1.Move(0, 0, 720 / forms::Screen::TwipsPerPixelX(), 190 / forms::Screen::TwipsPerPixelY());
   Label1.SetCaption(L"Zenteii！");
   Label1.SetBackColor(0x0000FFFF);
   Label1.SetForeColor(0x80000008);

@@ -7,16 +7,9 @@
 namespace {
 
 forms::FormDesign MainDesign() {
-  forms::FormDesign design;
-  design.className = L"FrmMain";
-  design.border = forms::BorderStyle::Sizable;
-  design.titleBar = false;
-  design.controlBox = false;
-  design.showInTaskbar = false;
+  forms::FormDesign design = forms::UntitledDesign(L"FrmMain", forms::BorderStyle::Sizable, 4980, 2325);
   design.left = 3900;
   design.top = 2835;
-  design.width = 4980;
-  design.height = 2325;
   design.iconResource = IDI_ZENTEI;
   design.scale = forms::ScaleMode::Pixels;
   return design;

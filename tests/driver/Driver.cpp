@@ -1,7 +1,6 @@
 #include "tests/driver/Driver.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <memory>
 
 namespace driver {

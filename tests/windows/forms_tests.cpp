@@ -313,16 +313,18 @@ TEST(PictureBox, AUserScaleMapsUnitsOntoItsWidth) {
 
 TEST(Timer, TicksWhileEnabled) {
   TestForm form(L"FormsTimer");
-  int ticks = 0;
+  int ticks = 0, witnessTicks = 0;
   forms::Timer timer(form, 20, [&] { ++ticks; });
+  // An enabled timer of the same interval tells that time has passed.
+  forms::Timer witness(form, 20, [&] { ++witnessTicks; }, true);
   form.Load();
-  PumpUntil([] { return false; }, 100);
+  ASSERT_TRUE(PumpUntil([&] { return witnessTicks >= 3; }));
   EXPECT_EQ(ticks, 0);
   timer.SetEnabled(true);
   EXPECT_TRUE(PumpUntil([&] { return ticks >= 3; }));
   timer.SetEnabled(false);
-  const int stopped = ticks;
-  PumpUntil([] { return false; }, 100);
+  const int stopped = ticks, seen = witnessTicks;
+  ASSERT_TRUE(PumpUntil([&] { return witnessTicks >= seen + 3; }));
   EXPECT_EQ(ticks, stopped);
 }
 
